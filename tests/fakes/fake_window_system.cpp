@@ -47,6 +47,14 @@ void FakeWindowSystem::Destroy(WindowHandle w) {
   siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
   windows_.erase(w.value);
   if (captured_ == w) captured_ = kNoWindow;
+  // The system destroys owned windows with their owner; otherwise their owner link would name
+  // a window that no longer exists, which cannot happen in practice. Erasing `w` first keeps an
+  // owner loop from recursing for ever.
+  std::vector<WindowHandle> owned;
+  for (const auto& [value, other] : windows_) {
+    if (other.owner == w) owned.push_back(WindowHandle{value});
+  }
+  for (WindowHandle o : owned) Destroy(o);
 }
 
 void FakeWindowSystem::SetVisible(WindowHandle w, bool visible) {
