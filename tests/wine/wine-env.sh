@@ -67,7 +67,7 @@ wine_env_start() {
     touch "$WINEPREFIX/.vexlumen-ready"
   fi
   # Keep one server for the whole run: starting it per program costs seconds.
-  /usr/lib/wine/wineserver -p
+  /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null
 }
 
 wine_env_stop() {
