@@ -39,7 +39,7 @@ wine_env_start() {
     localedef -i zh_CN -f UTF-8 "$state/locale/zh_CN.UTF-8" 2>/dev/null ||
       [[ -d "$state/locale/zh_CN.UTF-8" ]]
   fi
-  export LOCPATH="$state/locale" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8
+  export LOCPATH="$state/locale" LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 2>/dev/null
   export WINEARCH="$VEXLUMEN_WINE_ARCH" WINEPREFIX="$state/prefix" WINELOADER="$VEXLUMEN_WINE"
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
