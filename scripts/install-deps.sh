@@ -9,7 +9,8 @@ packages=(
   # the Windows program (32-bit) and the Wine test vehicle (64-bit, see tests/wine/wine-env.sh)
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   # a real Win32 to test on, in a virtual X server, driven like a person would
-  wine wine64 xvfb xauth xdotool xclip x11-utils x11-apps locales imagemagick
+  wine wine64 fonts-wine fonts-wqy-microhei xvfb xauth xdotool xclip x11-utils x11-apps locales
+  imagemagick
   # the end-to-end scripts and small helpers they use
   python3 file procps ca-certificates
 )

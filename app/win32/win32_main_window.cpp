@@ -61,7 +61,7 @@ bool Win32MainWindow::Create(int showCommand) {
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
   // A fixed frame with caption, system menu and minimize box; topmost from the start so the
   // window stays in sight while the user points at other applications.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   const DWORD exStyle = WS_EX_TOPMOST | WS_EX_APPWINDOW;
   if (CreateWindowExA(exStyle, kMainWindowClass, kMainWindowTitle, style, left, top,
                       kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance_,
