@@ -191,14 +191,16 @@ void Win32WindowSystem::PutTextOnClipboard(const Text& text) {
 }
 
 Text Win32WindowSystem::ReadExecutableDirectory() {
-  // A path longer than MAX_PATH does not fit the classic buffer: grow until it does. When the
-  // buffer is too small the call fills it and returns its size (without a terminator on older
-  // systems), so a result shorter than the buffer is the only proof of a whole path.
+  // The path is converted to the ANSI code page into our buffer, and in a double-byte code page
+  // a path of fewer than MAX_PATH characters can take more bytes than that. A result that fills
+  // the buffer may be cut; so may one that leaves a single byte free, because a two-byte
+  // character does not fit there and Wine then stops early and reports success. Only a result
+  // with at least two bytes to spare is whole; otherwise ask again with a larger buffer.
   std::string path(MAX_PATH, '\0');
   for (;;) {
     const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
-    if (length < path.size()) {
+    if (length + 2 <= path.size()) {
       path.resize(length);
       break;
     }
