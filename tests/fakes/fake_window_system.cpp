@@ -1,22 +1,33 @@
 #include "tests/fakes/fake_window_system.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vexlumen::testing {
 
 namespace {
 constexpr std::size_t kMaxClassNameBytes = 258;
+constexpr std::uint32_t kFirstHandle = 0x100;
+constexpr std::uint32_t kHandleStep = 4;  // like real handles: never 0, never reused
+}  // namespace
+
+std::size_t FakeWindowSystem::SlotOf(WindowHandle w) {
+  return w.value < kFirstHandle ? SIZE_MAX : (w.value - kFirstHandle) / kHandleStep;
+}
+
+bool FakeWindowSystem::Exists(WindowHandle w) const {
+  const std::size_t slot = SlotOf(w);
+  return w.value % kHandleStep == 0 && slot < windows_.size() && windows_[slot].has_value();
 }
 
 WindowHandle FakeWindowSystem::Add(const WindowSpec& spec, WindowHandle parent,
                                    WindowHandle owner) {
-  const WindowHandle h{nextHandle_};
-  nextHandle_ += 4;  // like real handles: never 0, never reused
+  const WindowHandle h{kFirstHandle + kHandleStep * static_cast<std::uint32_t>(windows_.size())};
   Window w;
   w.spec = spec;
   w.parent = parent;
   w.owner = owner;
-  windows_.emplace(h.value, std::move(w));
+  windows_.emplace_back(std::move(w));
   return h;
 }
 
@@ -45,14 +56,16 @@ void FakeWindowSystem::Destroy(WindowHandle w) {
   for (WindowHandle c : children) Destroy(c);
   auto& siblings = SiblingsOf(*Find(w));
   siblings.erase(std::remove(siblings.begin(), siblings.end(), w), siblings.end());
-  windows_.erase(w.value);
+  windows_[SlotOf(w)].reset();
   if (captured_ == w) captured_ = kNoWindow;
   // The system destroys owned windows with their owner; otherwise their owner link would name
   // a window that no longer exists, which cannot happen in practice. Erasing `w` first keeps an
   // owner loop from recursing for ever.
   std::vector<WindowHandle> owned;
-  for (const auto& [value, other] : windows_) {
-    if (other.owner == w) owned.push_back(WindowHandle{value});
+  for (std::size_t slot = 0; slot < windows_.size(); ++slot) {
+    if (windows_[slot] && windows_[slot]->owner == w) {
+      owned.push_back(WindowHandle{kFirstHandle + kHandleStep * static_cast<std::uint32_t>(slot)});
+    }
   }
   for (WindowHandle o : owned) Destroy(o);
 }
@@ -68,8 +81,7 @@ void FakeWindowSystem::SetClientOrigin(WindowHandle w, Point origin) {
 }
 
 FakeWindowSystem::Window* FakeWindowSystem::Find(WindowHandle w) {
-  auto it = windows_.find(w.value);
-  return it == windows_.end() ? nullptr : &it->second;
+  return Exists(w) ? &*windows_[SlotOf(w)] : nullptr;
 }
 
 std::vector<WindowHandle>& FakeWindowSystem::SiblingsOf(const Window& w) {
