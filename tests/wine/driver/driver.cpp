@@ -97,6 +97,39 @@ BOOL CALLBACK PrintEach(HWND control, LPARAM tool) {
   return TRUE;
 }
 
+// The four boxes the inspection fills, read one after the other.
+std::string BoxesLine(HWND tool) {
+  return "title=" + Hex(ReadText(FindControl(tool, ids::kTitleBox))) +
+         " class=" + Hex(ReadText(FindControl(tool, ids::kClassBox))) +
+         " text=" + Hex(ReadText(FindControl(tool, ids::kControlTextBox))) +
+         " id=" + Hex(ReadText(FindControl(tool, ids::kControlIdBox)));
+}
+
+// Polls the boxes and the window's position for `milliseconds` and prints every change with its
+// time since "watch start", so that a test can see values that last a single tick and measure
+// how soon the boxes follow the pointer.
+int Watch(HWND tool, DWORD milliseconds) {
+  std::printf("watch start\n");
+  std::fflush(stdout);
+  const DWORD start = GetTickCount();
+  std::string last;
+  for (DWORD now = start; now - start < milliseconds; now = GetTickCount()) {
+    RECT r{};
+    GetWindowRect(tool, &r);
+    char position[64];
+    std::snprintf(position, sizeof position, "left=%ld top=%ld ", r.left, r.top);
+    const std::string line = position + BoxesLine(tool);
+    if (line != last) {
+      std::printf("boxes t=%lu %s\n", static_cast<unsigned long>(now - start), line.c_str());
+      std::fflush(stdout);
+      last = line;
+    }
+    Sleep(5);
+  }
+  std::printf("watch end\n");
+  return 0;
+}
+
 int Info(HWND tool) {
   RECT r{};
   GetWindowRect(tool, &r);
@@ -117,6 +150,11 @@ int Info(HWND tool) {
   SendMessageTimeoutA(picture, STM_GETIMAGE, IMAGE_CURSOR, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
                       &image);
   std::printf("finder image=%d\n", image != 0 ? 1 : 0);
+  // Whether the tool's thread holds the mouse capture, as a drag does.
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(tool, nullptr), &thread);
+  std::printf("capture tool=%d\n", thread.hwndCapture == tool ? 1 : 0);
   return 0;
 }
 
@@ -158,7 +196,8 @@ int SetClipboard(const std::string& text) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: driver wait|info|get|set|click|copy|ping|clipboard ...\n");
+    std::fprintf(
+        stderr, "usage: driver wait|info|get|boxes|watch|move|set|click|copy|ping|clipboard ...\n");
     return 2;
   }
   const std::string command = argv[1];
@@ -187,6 +226,18 @@ int main(int argc, char** argv) {
     std::printf("ping %s ms=%lu\n", answered ? "ok" : "timeout",
                 static_cast<unsigned long>(GetTickCount() - start));
     return answered ? 0 : 1;
+  }
+  if (command == "boxes") {
+    std::printf("boxes %s\n", BoxesLine(tool).c_str());
+    return 0;
+  }
+  if (command == "watch" && argc == 3) return Watch(tool, std::strtoul(argv[2], nullptr, 10));
+  if (command == "move" && argc == 4) {
+    // Puts the window back where a test needs it after the dodge has moved it.
+    return SetWindowPos(tool, nullptr, std::atoi(argv[2]), std::atoi(argv[3]), 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
   }
   if (command == "get" && argc == 3) {
     std::printf("%s\n", Hex(ReadText(FindControl(tool, BoxId(argv[2])))).c_str());
