@@ -67,7 +67,7 @@ wine_env_start() {
     touch "$WINEPREFIX/.vexlumen-ready"
   fi
   # Keep one server for the whole run: starting it per program costs seconds.
-  /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null
+  /usr/lib/wine/wineserver -p >/dev/null 2>&1 </dev/null || true  # already running: fine
   # Start Wine's own services now, detached from our output: started by the first test program
   # instead, they would inherit its output pipe and keep ctest waiting on it after it ended.
   "$VEXLUMEN_WINE" wineboot >/dev/null 2>&1 </dev/null || true
