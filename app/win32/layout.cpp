@@ -23,8 +23,8 @@ constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
-  static const std::vector<ControlSpec> controls = {
+const std::vector<ControlLayout>& MainWindowControls() {
+  static const std::vector<ControlLayout> controls = {
       {ids::kTitleLabel, "STATIC", kLabel, 0, 27, 16, 61, 24, "窗口标题：", false},
       {ids::kTitleBox, "EDIT", kLineBox, WS_EX_CLIENTEDGE, 91, 16, 285, 24, "", false},
       {ids::kClassLabel, "STATIC", kLabel, 0, 27, 63, 56, 24, "控件类名：", false},

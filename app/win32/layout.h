@@ -12,7 +12,7 @@ inline constexpr char kMainWindowClass[] = "VexlumenMainWindow";
 inline constexpr int kMainWindowWidth = 480;
 inline constexpr int kMainWindowHeight = 391;
 
-struct ControlSpec {
+struct ControlLayout {
   int id;
   const char* windowClass;
   DWORD style;
@@ -24,6 +24,6 @@ struct ControlSpec {
 
 // In creation order, which is also Z-order from the top: the copy check box sits on the
 // group's top border and is created before the group so that it is drawn over the border.
-const std::vector<ControlSpec>& MainWindowControls();
+const std::vector<ControlLayout>& MainWindowControls();
 
 }  // namespace vexlumen

@@ -149,16 +149,16 @@ LRESULT Win32MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 void Win32MainWindow::CreateControls() {
   const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
   HWND group = nullptr;
-  for (const ControlSpec& spec : MainWindowControls()) {
-    HWND parent = spec.insideGroup ? group : hwnd_;
-    HWND control =
-        CreateWindowExA(spec.exStyle, spec.windowClass, spec.text, spec.style, spec.x, spec.y,
-                        spec.width, spec.height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+  for (const ControlLayout& layout : MainWindowControls()) {
+    HWND parent = layout.insideGroup ? group : hwnd_;
+    HWND control = CreateWindowExA(layout.exStyle, layout.windowClass, layout.text, layout.style,
+                                   layout.x, layout.y, layout.width, layout.height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
+                                   instance_, nullptr);
     if (control == nullptr) continue;
     SendMessageA(control, WM_SETFONT, font, FALSE);
-    controls_[spec.id] = control;
-    if (spec.id == ids::kScriptGroup) group = control;
+    controls_[layout.id] = control;
+    if (layout.id == ids::kScriptGroup) group = control;
   }
 
   finderImage_ = static_cast<HCURSOR>(

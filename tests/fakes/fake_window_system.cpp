@@ -20,31 +20,31 @@ bool FakeWindowSystem::Exists(WindowHandle w) const {
   return w.value % kHandleStep == 0 && slot < windows_.size() && windows_[slot].has_value();
 }
 
-WindowHandle FakeWindowSystem::Add(const WindowSpec& spec, WindowHandle parent,
+WindowHandle FakeWindowSystem::Add(const WindowDesc& desc, WindowHandle parent,
                                    WindowHandle owner) {
   const WindowHandle h{kFirstHandle + kHandleStep * static_cast<std::uint32_t>(windows_.size())};
   Window w;
-  w.spec = spec;
+  w.desc = desc;
   w.parent = parent;
   w.owner = owner;
   windows_.emplace_back(std::move(w));
   return h;
 }
 
-WindowHandle FakeWindowSystem::AddTopLevel(const WindowSpec& spec) {
-  const WindowHandle h = Add(spec, kNoWindow, kNoWindow);
+WindowHandle FakeWindowSystem::AddTopLevel(const WindowDesc& desc) {
+  const WindowHandle h = Add(desc, kNoWindow, kNoWindow);
   topLevels_.insert(topLevels_.begin(), h);
   return h;
 }
 
-WindowHandle FakeWindowSystem::AddOwnedPopup(WindowHandle owner, const WindowSpec& spec) {
-  const WindowHandle h = Add(spec, kNoWindow, owner);
+WindowHandle FakeWindowSystem::AddOwnedPopup(WindowHandle owner, const WindowDesc& desc) {
+  const WindowHandle h = Add(desc, kNoWindow, owner);
   topLevels_.insert(topLevels_.begin(), h);
   return h;
 }
 
-WindowHandle FakeWindowSystem::AddChild(WindowHandle parent, const WindowSpec& spec) {
-  const WindowHandle h = Add(spec, parent, kNoWindow);
+WindowHandle FakeWindowSystem::AddChild(WindowHandle parent, const WindowDesc& desc) {
+  const WindowHandle h = Add(desc, parent, kNoWindow);
   Find(parent)->children.push_back(h);
   return h;
 }
@@ -71,10 +71,10 @@ void FakeWindowSystem::Destroy(WindowHandle w) {
 }
 
 void FakeWindowSystem::SetVisible(WindowHandle w, bool visible) {
-  Find(w)->spec.visible = visible;
+  Find(w)->desc.visible = visible;
 }
 void FakeWindowSystem::SetText(WindowHandle w, const Text& text) {
-  Find(w)->spec.text = text;
+  Find(w)->desc.text = text;
 }
 void FakeWindowSystem::SetClientOrigin(WindowHandle w, Point origin) {
   Find(w)->clientOrigin = origin;
@@ -103,7 +103,7 @@ Point FakeWindowSystem::GetPointerPosition() {
 WindowHandle FakeWindowSystem::HitTest(const std::vector<WindowHandle>& layer, Point p) {
   for (WindowHandle h : layer) {
     const Window& w = *Find(h);
-    if (!w.spec.visible || !w.spec.rect.Contains(p)) continue;
+    if (!w.desc.visible || !w.desc.rect.Contains(p)) continue;
     const WindowHandle deeper = HitTest(w.children, p);
     return deeper.IsNone() ? h : deeper;
   }
@@ -136,26 +136,26 @@ WindowHandle FakeWindowSystem::FindNextSibling(WindowHandle w) {
 Rect FakeWindowSystem::ReadOuterRect(WindowHandle w) {
   Count();
   const Window* win = Find(w);
-  return win == nullptr ? Rect{} : win->spec.rect;
+  return win == nullptr ? Rect{} : win->desc.rect;
 }
 
 bool FakeWindowSystem::IsVisible(WindowHandle w) {
   Count();
   const Window* win = Find(w);
-  return win != nullptr && win->spec.visible;
+  return win != nullptr && win->desc.visible;
 }
 
 Text FakeWindowSystem::ReadClassName(WindowHandle w) {
   Count();
   const Window* win = Find(w);
   if (win == nullptr) return {};
-  return win->spec.className.substr(0, kMaxClassNameBytes);
+  return win->desc.className.substr(0, kMaxClassNameBytes);
 }
 
 Text FakeWindowSystem::ReadWindowText(WindowHandle w) {
   Count();
   const Window* win = Find(w);
-  return win == nullptr ? Text{} : win->spec.text;
+  return win == nullptr ? Text{} : win->desc.text;
 }
 
 bool FakeWindowSystem::Enumerate(const Window& parent, const DescendantVisitor& visit) {
@@ -181,7 +181,7 @@ Point FakeWindowSystem::ReadClientOrigin(WindowHandle w) {
   Count();
   const Window* win = Find(w);
   if (win == nullptr) return {};
-  return win->clientOrigin.value_or(Point{win->spec.rect.left, win->spec.rect.top});
+  return win->clientOrigin.value_or(Point{win->desc.rect.left, win->desc.rect.top});
 }
 
 Size FakeWindowSystem::ReadScreenSize() {

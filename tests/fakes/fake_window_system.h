@@ -16,7 +16,7 @@ namespace vexlumen::testing {
 
 class FakeWindowSystem : public WindowSystem {
  public:
-  struct WindowSpec {
+  struct WindowDesc {
     Rect rect;
     Text className;
     Text text;
@@ -24,11 +24,11 @@ class FakeWindowSystem : public WindowSystem {
   };
 
   // A top-level window, placed above all existing top-level windows, as a new window is.
-  WindowHandle AddTopLevel(const WindowSpec& spec);
+  WindowHandle AddTopLevel(const WindowDesc& desc);
   // A top-level window owned by `owner`; the parent operation reports the owner.
-  WindowHandle AddOwnedPopup(WindowHandle owner, const WindowSpec& spec);
+  WindowHandle AddOwnedPopup(WindowHandle owner, const WindowDesc& desc);
   // A child window, placed below its existing siblings, as a new child is.
-  WindowHandle AddChild(WindowHandle parent, const WindowSpec& spec);
+  WindowHandle AddChild(WindowHandle parent, const WindowDesc& desc);
   // Removes the window, its children and the windows it owns; later questions about them give
   // empty results.
   void Destroy(WindowHandle w);
@@ -83,7 +83,7 @@ class FakeWindowSystem : public WindowSystem {
 
  private:
   struct Window {
-    WindowSpec spec;
+    WindowDesc desc;
     WindowHandle parent;                 // child windows only
     WindowHandle owner;                  // owned top-level windows only
     std::vector<WindowHandle> children;  // front (top of Z-order) first
@@ -91,7 +91,7 @@ class FakeWindowSystem : public WindowSystem {
   };
 
   void Count();
-  WindowHandle Add(const WindowSpec& spec, WindowHandle parent, WindowHandle owner);
+  WindowHandle Add(const WindowDesc& desc, WindowHandle parent, WindowHandle owner);
   Window* Find(WindowHandle w);
   std::vector<WindowHandle>& SiblingsOf(const Window& w);
   WindowHandle HitTest(const std::vector<WindowHandle>& layer, Point p);

@@ -83,8 +83,8 @@ class WorldBuilder {
  private:
   // Mostly inside the parent, as controls are, so that the pointer reaches deep windows and
   // siblings overlap; now and then anywhere.
-  FakeWindowSystem::WindowSpec RandomLook(World& world, const Rect* parent, double visible) {
-    FakeWindowSystem::WindowSpec look;
+  FakeWindowSystem::WindowDesc RandomLook(World& world, const Rect* parent, double visible) {
+    FakeWindowSystem::WindowDesc look;
     if (parent != nullptr && parent->right - parent->left > 1 && parent->bottom - parent->top > 1 &&
         Chance(0.85)) {
       const int left = Uniform(parent->left, parent->right - 2);
