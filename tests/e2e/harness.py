@@ -59,7 +59,9 @@ def set_copy(checked):
 
 def windows_clipboard():
     """(CF_TEXT bytes or None, CF_UNICODETEXT as str or None), read inside Wine."""
-    _, lines = driver("clipboard")
+    code, lines = driver("clipboard")
+    if code != 0:
+        raise AssertionError(f"cannot read the Windows clipboard: {lines}")
     fields = dict(line.split("=", 1) for line in lines if "=" in line)
     text = None if fields.get("text", "none") == "none" else bytes.fromhex(fields["text"])
     uni = fields.get("unicode", "none")
@@ -67,7 +69,8 @@ def windows_clipboard():
 
 
 def set_windows_clipboard(data):
-    driver("setclipboard", data.hex())
+    if driver("setclipboard", data.hex())[0] != 0:
+        raise AssertionError("cannot set the Windows clipboard")
 
 
 def x_clipboard():

@@ -10,8 +10,10 @@ namespace vexlumen::win32 {
 class ClipboardSession {
  public:
   // Opens without an owner window: we only put data there, we never render it on request.
-  // Fails, without waiting, when another window holds the clipboard open.
-  ClipboardSession() : open_(OpenClipboard(nullptr) != FALSE) {}
+  // Clipboard viewers and bridges (Wine's own X11 one among them) hold the clipboard open for a
+  // moment after every change, and a click should not lose its copy to that; so a few short
+  // tries, and then a failure that costs the user at most a tenth of a second.
+  ClipboardSession() : open_(OpenWithRetries()) {}
   ~ClipboardSession() {
     if (open_) CloseClipboard();
   }
@@ -30,6 +32,16 @@ class ClipboardSession {
   bool IsOpen() const { return open_; }
 
  private:
+  static bool OpenWithRetries() {
+    constexpr int kAttempts = 10;
+    constexpr DWORD kPauseMs = 10;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+      if (OpenClipboard(nullptr)) return true;
+      if (attempt < kAttempts) Sleep(kPauseMs);
+    }
+    return false;
+  }
+
   bool open_;
 };
 

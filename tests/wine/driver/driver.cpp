@@ -158,8 +158,21 @@ int Info(HWND tool) {
   return 0;
 }
 
+// Wine's X11 bridge holds the clipboard for a moment after each change: wait for it, and say
+// so rather than report an empty clipboard when it stays busy.
+bool OpenClipboardPatiently() {
+  for (int attempt = 0; attempt < 250; ++attempt) {
+    if (OpenClipboard(nullptr)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
 int Clipboard() {
-  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(20);
+  if (!OpenClipboardPatiently()) {
+    std::printf("busy\n");
+    return 3;
+  }
   std::string text;
   std::string unicode;
   bool hasText = false;
@@ -182,7 +195,7 @@ int Clipboard() {
 }
 
 int SetClipboard(const std::string& text) {
-  for (int attempt = 0; attempt < 50 && !OpenClipboard(nullptr); ++attempt) Sleep(20);
+  if (!OpenClipboardPatiently()) return 3;
   EmptyClipboard();
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
   std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
