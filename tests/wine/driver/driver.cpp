@@ -10,32 +10,17 @@
 #include <vector>
 
 #include "app/win32/control_ids.h"
+#include "tests/wine/support/hex_text.h"
 
 namespace {
+
+using vexlumen::testing::Hex;
+using vexlumen::testing::Unhex;
 
 namespace ids = vexlumen::control_ids;
 
 const char kTitle[] = "Vexlumen---Drovask";
 constexpr UINT kSendTimeoutMs = 5000;
-
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
-std::string Unhex(const char* hex) {
-  std::string out;
-  for (std::size_t i = 0; hex[i] != 0 && hex[i + 1] != 0; i += 2) {
-    const char pair[3] = {hex[i], hex[i + 1], 0};
-    out += static_cast<char>(std::strtoul(pair, nullptr, 16));
-  }
-  return out;
-}
 
 HWND FindTool() {
   return FindWindowA(nullptr, kTitle);

@@ -19,8 +19,11 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+#include "tests/wine/support/hex_text.h"
 
 namespace {
+
+using vexlumen::testing::Hex;
 
 const char kMainClass[] = "VexlumenTargetMain";
 const char kPopupClass[] = "VexlumenTargetPopup";
@@ -38,16 +41,6 @@ HINSTANCE g_instance = nullptr;
 UINT g_hangMessage = 0;
 HWND g_liveEdit = nullptr;
 int g_liveCount = 0;
-
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
 
 void PrintLine(const std::string& line) {
   std::fputs((line + "\n").c_str(), stdout);
